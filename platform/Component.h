@@ -38,6 +38,9 @@ public:
     TComponent* FindComponent(const String& name) const;
 
     const String& Name() const { return FName; }
+    // A free number for the program's own use (forms use it to tell windows apart).
+    std::intptr_t Tag() const { return FTag; }
+    void SetTag(std::intptr_t tag) { FTag = tag; }
     // Raises EComponentError when the owner already has another component of
     // that name or the name is not a valid identifier (empty is allowed).
     void SetName(const String& name);
@@ -53,6 +56,9 @@ public:
 
     // Called once after a form description has been applied; clears csLoading.
     virtual void Loaded();
+    // Where a form description nests this component inside another one:
+    // controls take it as their parent, menu items as their parent item.
+    virtual void SetParentComponent(TComponent* /*parent*/) {}
 
     // Moves a component from its owner to this one.
     void InsertComponent(TComponent* component);
@@ -73,6 +79,7 @@ private:
     TComponent* FOwner = nullptr;
     std::vector<TComponent*> FComponents;
     String FName;
+    std::intptr_t FTag = 0;
     TComponentState FComponentState = 0;
 };
 
