@@ -1,0 +1,7 @@
+#include "setupctrls/SetupSupporter.h"
+
+namespace setupctrls {
+
+TSetupSupporter::TSetupSupporter(TComponent* AOwner) : TComponent(AOwner) {}
+
+}  // namespace setupctrls
