@@ -76,17 +76,37 @@ QWidget* TForm::ClientWidget() const {
     return Widget() ? static_cast<QMainWindow*>(Widget())->centralWidget() : nullptr;
 }
 
-int TForm::NonClientWidth() const {
+QMargins TForm::FrameMargins() const {
     const QWidget* w = Widget();
-    return w->frameGeometry().width() - w->width();
+    if (w->isVisible()) {
+        const QRect outer = w->frameGeometry();
+        const QRect inner = w->geometry();
+        const QMargins m(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        if (!m.isNull()) return m;
+    }
+    // The native window knows its frame on some platforms before showing.
+    if (!w->windowHandle()) const_cast<QWidget*>(w)->winId();
+    if (const QWindow* handle = w->windowHandle()) {
+        const QMargins m = handle->frameMargins();
+        if (!m.isNull()) return m;
+    }
+    // Not known before the window system has framed the window: take the
+    // frame it gave the windows already shown.
+    return Application ? Application->FrameMarginsSeen() : QMargins();
+}
+
+int TForm::NonClientWidth() const {
+    const QMargins m = FrameMargins();
+    return m.left() + m.right();
 }
 
 int TForm::NonClientHeight() const {
-    const QWidget* w = Widget();
+    const QMargins m = FrameMargins();
     int menuHeight = 0;
     if (FMenu && Window()->menuWidget() && !Window()->menuWidget()->isHidden())
         menuHeight = Window()->menuWidget()->sizeHint().height();
-    return w->frameGeometry().height() - w->height() + menuHeight;
+    return m.top() + m.bottom() + menuHeight;
 }
 
 int TForm::ClientWidth() const { return std::max(0, Width() - NonClientWidth()); }
@@ -161,8 +181,9 @@ void TForm::BoundsChanged() {
 void TForm::SyncWidgetGeometryToWindow() {
     QWidget* w = Widget();
     if (!w) return;
-    const int frameW = w->frameGeometry().width() - w->width();
-    const int frameH = w->frameGeometry().height() - w->height();
+    const QMargins frame = FrameMargins();
+    const int frameW = frame.left() + frame.right();
+    const int frameH = frame.top() + frame.bottom();
     FSyncingFromWindow = true;
     struct Reset {
         bool& flag;
@@ -180,6 +201,8 @@ void TForm::SyncWidgetGeometryToWindow() {
 void TForm::WindowMovedOrResized() {
     if (FSyncingFromWindow || IsDestroying()) return;
     const QRect frame = Widget()->frameGeometry();
+    if (Application && Widget()->isVisible() && frame != Widget()->geometry())
+        Application->NoteFrameMargins(FrameMargins());
     FSyncingFromWindow = true;
     struct Reset {
         bool& flag;
@@ -530,6 +553,10 @@ void TApplication::ActivateForm(TForm* form) {
         form->Perform(WM_ACTIVATE, WA_ACTIVE, 0);
         form->DoActivate();
     }
+}
+
+void TApplication::NoteFrameMargins(const QMargins& margins) {
+    if (!margins.isNull()) FFrameMarginsSeen = margins;
 }
 
 void TApplication::RequestActivation(TForm* form) {

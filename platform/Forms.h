@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMargins>
 #include <exception>
 #include <vector>
 
@@ -89,6 +90,8 @@ public:
     virtual void DoActivate();
     virtual void DoDeactivate();
 
+    // The window system's frame around the window, as far as it is known.
+    QMargins FrameMargins() const;
     // The outer size minus the client size (frame, caption, menu bar).
     int NonClientWidth() const;
     int NonClientHeight() const;
@@ -185,6 +188,10 @@ public:
     void RequestActivation(TForm* form);
     void FormHidden(TForm* form);
     void ControlDestroying(TControl* control);
+    // The frame the window system gave a shown window: the best guess for
+    // a window it has not framed yet.
+    void NoteFrameMargins(const QMargins& margins);
+    QMargins FrameMarginsSeen() const { return FFrameMarginsSeen; }
 
 private:
     void OnFocusWindowChanged();
@@ -201,6 +208,7 @@ private:
     bool FTerminated = false;
     bool FInIdle = false;
     bool FRunning = false;
+    QMargins FFrameMarginsSeen;
     std::vector<QMetaObject::Connection> FConnections;
 };
 
