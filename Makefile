@@ -39,7 +39,7 @@ test-asan: build-asan
 test: test-normal test-asan
 
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+	@for b in $(BUILD)/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then QT_QPA_PLATFORM=offscreen "$$b"; fi; done
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)

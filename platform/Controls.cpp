@@ -51,9 +51,10 @@ void TControl::SetBoundsFromLayout(int left, int top, int width, int height) {
 }
 
 void TControl::ApplyBounds(int left, int top, int width, int height, bool fromLayout) {
-    // While a description is read, sizes are taken as written; Loaded applies
-    // the auto-size rule afterwards.
-    if (FAutoSize && !FAdjustingSize && !IsLoading()) CanAutoSize(width, height);
+    // While a description is read, sizes are taken as written (Loaded applies
+    // the auto-size rule afterwards), and a control not yet placed anywhere
+    // keeps its size until it is.
+    if (FAutoSize && !FAdjustingSize && !IsLoading() && FParent) CanAutoSize(width, height);
     ConstrainSize(width, height);
     width = std::max(width, 0);
     height = std::max(height, 0);
@@ -317,6 +318,8 @@ void TWinControl::InsertControl(TControl* control) {
         win->SyncWidgetVisibility();
         UpdateTabChain();
     }
+    if (control->AutoSize())
+        control->SetBounds(control->Left(), control->Top(), control->Width(), control->Height());
     control->UpdateAnchorRules();
     if (control->Align() != alNone) Realign();
     control->Invalidate();

@@ -50,7 +50,9 @@ TEST(StdCtrls, RichEditLoadsRtfAndKeepsItsFormattingWhenLinesAreAdded) {
 
 TEST(StdCtrls, LabelAutoSizeFollowsTheCaptionOnlyWhenOn) {
     TComponent owner(nullptr);
+    auto* parent = new TPanel(&owner);
     auto* label = new TLabel(&owner);
+    label->SetParent(parent);
     label->SetAutoSize(false);
     label->SetBounds(24, 16, 97, 17);
     label->SetCaption("a much longer caption than fits");
@@ -128,6 +130,7 @@ TEST(StdCtrls, LabelAlignsAndCentresItsText) {
 TEST(StdCtrls, PictureControlAutoSizesToItsPicture) {
     TComponent owner(nullptr);
     auto* image = new TImage(&owner);
+    image->SetParent(new TPanel(&owner));
     image->SetAutoSize(true);
     TBitmap bitmap(112, 48);
     image->Picture()->SetGraphic(&bitmap);
