@@ -112,6 +112,8 @@ private:
     void ForEachMember(Action action);
     // The menu group item of this highlight's type, or null.
     TMenuItem* FindGroup() const;
+    // The first item captioned with Title in a group of this type.
+    bool FindOwnItem(TMenuItem*& groupItem, int& index) const;
     void StepTour(int step);
 
     TBitmap FRestingImage;

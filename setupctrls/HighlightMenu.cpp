@@ -109,40 +109,40 @@ void TBoardHighlight::MenuItemClick(TObject* Sender) {
     Perform(CM_MOUSELEAVE, 0, 0);
 }
 
-void TBoardHighlight::SetMenuCheck(bool on) {
-    if (!FBoardMenu) return;
+bool TBoardHighlight::FindOwnItem(TMenuItem*& groupItem, int& index) const {
+    if (!FBoardMenu) return false;
     TMenuItem* root = FBoardMenu->Items();
     const String caption = GroupOf(FHighlightType).Caption;
     for (int i = 0; i < root->Count(); ++i) {
-        TMenuItem* groupItem = root->Items(i);
-        if (groupItem->Caption() != caption) continue;
-        for (int j = 0; j < groupItem->Count(); ++j)
-            if (groupItem->Items(j)->Caption() == FTitle) {
-                groupItem->Items(j)->SetChecked(on);
-                return;
+        TMenuItem* group = root->Items(i);
+        if (group->Caption() != caption) continue;
+        for (int j = 0; j < group->Count(); ++j)
+            if (group->Items(j)->Caption() == FTitle) {
+                groupItem = group;
+                index = j;
+                return true;
             }
     }
+    return false;
+}
+
+void TBoardHighlight::SetMenuCheck(bool on) {
+    TMenuItem* group = nullptr;
+    int index = 0;
+    if (FindOwnItem(group, index)) group->Items(index)->SetChecked(on);
 }
 
 void TBoardHighlight::StepTour(int step) {
-    if (!FBoardMenu) return;
-    TMenuItem* root = FBoardMenu->Items();
-    const String caption = GroupOf(FHighlightType).Caption;
-    for (int i = 0; i < root->Count(); ++i) {
-        TMenuItem* groupItem = root->Items(i);
-        if (groupItem->Caption() != caption) continue;
-        const int count = groupItem->Count();
-        for (int j = 0; j < count; ++j) {
-            if (groupItem->Items(j)->Caption() != FTitle) continue;
-            const int target = (j + step + count) % count;
-            if (FPopupForm) FPopupForm->Close();
-            // Invoked directly, with this highlight as the sender, so the
-            // target opens and pins its popup.
-            TMenuItem* next = groupItem->Items(target);
-            if (next->OnClick) next->OnClick(this);
-            return;
-        }
-    }
+    TMenuItem* group = nullptr;
+    int index = 0;
+    if (!FindOwnItem(group, index)) return;
+    const int count = group->Count();
+    const int target = (index + step + count) % count;
+    if (FPopupForm) FPopupForm->Close();
+    // Invoked directly, with this highlight as the sender, so the target
+    // opens and pins its popup.
+    TMenuItem* next = group->Items(target);
+    if (next->OnClick) next->OnClick(this);
 }
 
 void TBoardHighlight::PreviousButtonClick(TObject*) { StepTour(-1); }
