@@ -282,7 +282,9 @@ void TForm::Close() {
         case caMinimize: Window()->showMinimized(); break;
         case caFree:
             Hide();
-            delete this;
+            // Freed once the current event is over; dropped if the form has
+            // gone with its owner meanwhile.
+            QMetaObject::invokeMethod(Window(), [this] { delete this; }, Qt::QueuedConnection);
             break;
         default: break;
     }

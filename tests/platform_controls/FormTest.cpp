@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QCursor>
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
@@ -212,4 +214,35 @@ TEST(Application, IdleEventRunsAndErrorsReachTheExceptionHandler) {
     SetMessageBoxAnswerer({});
     EXPECT_EQ(idles, 1);
     EXPECT_EQ(boxes, (std::vector<String>{"Not enough timers available."}));
+}
+
+// An idle handler that is not done is called again without waiting for an
+// event; a done one lets the loop wait.
+TEST(Application, IdleEventRunsAgainUntilDone) {
+    TApplication app;
+    QEventLoop loop;
+    int calls = 0;
+    app.OnIdle = [&](TObject*, bool& done) {
+        ++calls;
+        done = calls >= 3;
+        if (done) loop.quit();
+    };
+    // Only a guard against a hang when the flag is ignored; no timing is asserted.
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(calls, 3);
+}
+
+TEST(Form, CloseWithCaFreeDestroysTheFormAfterTheEvent) {
+    TApplication app;
+    TForm* mainForm = nullptr;
+    app.CreateForm(mainForm);  // the main form stays
+    auto* form = new TForm(&app);
+    form->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+    form->Show();
+    const int before = app.FormCount();
+    form->Close();
+    EXPECT_EQ(app.FormCount(), before);  // still there while the event runs
+    QCoreApplication::processEvents();
+    EXPECT_EQ(app.FormCount(), before - 1);
 }
