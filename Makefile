@@ -5,6 +5,8 @@ BUILD      ?= build
 BUILD_SAN  ?= build-asan
 JOBS       ?= $(shell nproc)
 PROGRAM    := $(BUILD)/app/vexa-setup
+# The build's own sub-makes need not announce every directory.
+MAKEFLAGS  += --no-print-directory
 
 .PHONY: all deps build build-asan run test test-normal test-asan bench clean
 
