@@ -359,7 +359,8 @@ void TWinControl::SetTabOrder(int order) {
 
 void TWinControl::SetTabStop(bool v) {
     FTabStop = v;
-    if (FWidget) FWidget->setFocusPolicy(v ? Qt::StrongFocus : FWidget->focusPolicy());
+    // Without a tab stop a control still takes the focus when clicked.
+    if (FWidget) FWidget->setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void TWinControl::UpdateTabChain() {

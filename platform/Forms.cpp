@@ -169,10 +169,6 @@ void TForm::SetMenu(TMainMenu* menu) {
     Realign();
 }
 
-void TForm::ColorChanged() {
-    Invalidate();
-}
-
 void TForm::BoundsChanged() {
     if (!FSyncingFromWindow) SyncWidgetGeometryToWindow();
     ClientResized();

@@ -108,7 +108,6 @@ protected:
     void LoadDescription(const String& description, const TFormBindings& bindings);
     void BoundsChanged() override;
     void VisibilityChanged() override;
-    void ColorChanged() override;
     void SyncWindowFlags();
     void SyncWidgetGeometryToWindow();
     void PlaceForFirstShow();
