@@ -14,36 +14,17 @@
 #include "setupctrls/BoardHighlight.h"
 #include "setupctrls/BoardImage.h"
 #include "setupctrls/PopupForm.h"
+#include "tests/support/GreyBoard.h"
 
 using namespace vcl;
 using namespace setupctrls;
 
 namespace {
 
-// A shown window with a uniform grey board image and a menu. Highlights
-// added by the test are painted (and so listed in the menu) by Paint().
-struct TBoard {
-    TApplication app;
-    TForm* form = nullptr;
-    TBoardImage* image = nullptr;
-    TMainMenu* menu = nullptr;
-
-    TBoard() {
-        form = new TForm(&app);
-        form->SetName("Main");
-        form->SetPosition(poDesigned);
-        form->SetBounds(0, 0, 400, 300);
-        menu = new TMainMenu(form);
-        image = new TBoardImage(form);
-        image->SetName("BoardImage1");
-        image->SetParent(form);
-        image->SetMenu(menu);
-        TBitmap grey(200, 150);
-        grey.Canvas()->Brush.Color = 0x808080;
-        grey.Canvas()->FillRect(Rect(0, 0, 200, 150));
-        image->Picture()->SetGraphic(&grey);
-        PointAt(Off());
-    }
+// The grey board; highlights added by the test are painted (and so listed in
+// the menu) by Paint().
+struct TBoard : testsupport::TGreyBoard {
+    TBoard() { PointAt(Off()); }
 
     TBoardHighlight* Add(const char* name, const char* title, THighlightType type, int left,
                          int top = 10) {
@@ -54,13 +35,6 @@ struct TBoard {
         h->SetParent(image);
         h->SetBounds(left, top, 40, 40);
         return h;
-    }
-
-    // Shows the window and paints it once: the image centres itself and the
-    // highlights render their rings and list themselves in the menu.
-    void Paint() {
-        form->Show();
-        app.ProcessMessages();
     }
 
     void PointAt(TPoint p) {
@@ -101,10 +75,7 @@ struct TBoard {
     }
 };
 
-template <class T>
-T* Child(TComponent* owner, const char* name) {
-    return dynamic_cast<T*>(owner->FindComponent(name));
-}
+using testsupport::Child;
 
 // The power pair (A, B), a highlight with the same title but another type (C)
 // and the next entry of the power pair's menu group (D).

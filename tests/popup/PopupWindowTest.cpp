@@ -16,36 +16,17 @@
 #include "setupctrls/BoardImage.h"
 #include "setupctrls/PopupForm.h"
 #include "setupctrls/RadioPanel.h"
+#include "tests/support/GreyBoard.h"
 
 using namespace vcl;
 using namespace setupctrls;
 
 namespace {
 
-// A shown main window with a grey board image designed at (142, 80); the
-// first paint centres the image in the window.
-struct TBoard {
-    TApplication app;
-    TForm* form = nullptr;
-    TBoardImage* image = nullptr;
-    TMainMenu* menu = nullptr;
-
-    TBoard() {
-        form = new TForm(&app);
-        form->SetName("Main");
-        form->SetPosition(poDesigned);
-        form->SetBounds(0, 0, 400, 300);
-        menu = new TMainMenu(form);
-        image = new TBoardImage(form);
-        image->SetName("BoardImage1");
-        image->SetParent(form);
-        image->SetMenu(menu);
-        image->SetBounds(142, 80, 200, 150);
-        TBitmap grey(200, 150);
-        grey.Canvas()->Brush.Color = 0x808080;
-        grey.Canvas()->FillRect(Rect(0, 0, 200, 150));
-        image->Picture()->SetGraphic(&grey);
-    }
+// The grey board with its image designed at (142, 80); the first paint
+// centres the image in the window.
+struct TBoard : testsupport::TGreyBoard {
+    TBoard() : TGreyBoard(TPoint{142, 80}) {}
 
     TRadioPanel* Panel(const char* name, int left, int top, int width, int height) {
         auto* p = new TRadioPanel(form);
@@ -69,23 +50,13 @@ struct TBoard {
         return h;
     }
 
-    // Shows and paints the main window: the image centres itself and the
-    // highlights list themselves in the menu.
-    void Paint() {
-        form->Show();
-        app.ProcessMessages();
-    }
-
     TPopupForm* Open(TBoardHighlight* h) {
         h->Perform(CM_MOUSEENTER, 0, 0);
         return h->PopupForm();
     }
 };
 
-template <class T>
-T* Child(TComponent* owner, const char* name) {
-    return dynamic_cast<T*>(owner->FindComponent(name));
-}
+using testsupport::Child;
 
 }  // namespace
 
