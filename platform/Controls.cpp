@@ -1,6 +1,7 @@
 #include "platform/Controls.h"
 
 #include <QEvent>
+#include <QScopedValueRollback>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -286,6 +287,7 @@ TWinControl::TWinControl(TComponent* AOwner, QWidget* widget)
     : TControl(AOwner), FWidget(widget) {
     WidgetMap().emplace_back(widget, this);
     widget->setMouseTracking(true);
+    widget->setFont(Font().ToQFont());
     widget->hide();
     RegisterWindowHandle(this);
 }
@@ -392,11 +394,7 @@ void TWinControl::SetFocus() {
 
 void TWinControl::Realign() {
     if (FRealigning) return;
-    FRealigning = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{FRealigning};
+    const QScopedValueRollback<bool> guard(FRealigning, true);
     TRect r = ClientRect();
     for (TAlign pass : {alTop, alBottom, alLeft, alRight, alClient}) {
         for (TControl* c : FControls) {

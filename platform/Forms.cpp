@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
@@ -180,11 +181,7 @@ void TForm::SyncWidgetGeometryToWindow() {
     const QMargins frame = FrameMargins();
     const int frameW = frame.left() + frame.right();
     const int frameH = frame.top() + frame.bottom();
-    FSyncingFromWindow = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{FSyncingFromWindow};
+    const QScopedValueRollback<bool> guard(FSyncingFromWindow, true);
     // Before the first showing a default position is the window system's.
     const bool systemPlaces = !FShownOnce && (FPosition == poDefault || FPosition == poDefaultPosOnly);
     if (!systemPlaces) w->move(Left(), Top());
@@ -199,11 +196,7 @@ void TForm::WindowMovedOrResized() {
     const QRect frame = Widget()->frameGeometry();
     if (Application && Widget()->isVisible() && frame != Widget()->geometry())
         Application->NoteFrameMargins(FrameMargins());
-    FSyncingFromWindow = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{FSyncingFromWindow};
+    const QScopedValueRollback<bool> guard(FSyncingFromWindow, true);
     TControl::SetBounds(frame.x(), frame.y(), frame.width(), frame.height());
 }
 
@@ -413,9 +406,7 @@ void TApplication::Initialize() {}
 void TApplication::Run() {
     if (FMainForm && !FTerminated) FMainForm->Show();
     if (FTerminated) return;
-    FRunning = true;
     QApplication::exec();
-    FRunning = false;
 }
 
 void TApplication::Terminate() {
@@ -451,11 +442,7 @@ void TApplication::ShowException(const std::exception& e) {
 
 void TApplication::ProcessIdle() {
     if (FInIdle) return;
-    FInIdle = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{FInIdle};
+    const QScopedValueRollback<bool> guard(FInIdle, true);
     try {
         const QPoint pos = QCursor::pos();
         TControl* now = ControlAtScreen(TPoint{pos.x(), pos.y()});

@@ -206,7 +206,6 @@ private:
     TControl* FMouseControl = nullptr;
     bool FTerminated = false;
     bool FInIdle = false;
-    bool FRunning = false;
     QMargins FFrameMarginsSeen;
     std::vector<QMetaObject::Connection> FConnections;
 };

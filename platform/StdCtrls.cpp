@@ -108,7 +108,6 @@ TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner, new QLineEdit) {
     SetTabStop(true);
     SetColor(clWindow);
     SetBounds(0, 0, 121, 21);
-    Widget()->setFont(Font().ToQFont());
     QObject::connect(Edit(), &QLineEdit::textChanged, Edit(), [this] {
         if (OnChange) OnChange(this);
     });
@@ -125,7 +124,6 @@ void TEdit::SetReadOnly(bool v) { Edit()->setReadOnly(v); }
 TButton::TButton(TComponent* AOwner) : TWinControl(AOwner, new QPushButton) {
     SetTabStop(true);
     SetBounds(0, 0, 75, 25);
-    Widget()->setFont(Font().ToQFont());
     // Keys reach the button's form, which presses the default or cancel button.
     Button()->setAutoDefault(false);
     QObject::connect(Button(), &QPushButton::clicked, Button(), [this] { Click(); });
@@ -206,7 +204,6 @@ TCustomMemo::TCustomMemo(TComponent* AOwner, QWidget* widget, QTextDocument* doc
     : TWinControl(AOwner, widget), FLines(document) {
     SetTabStop(true);
     SetBounds(0, 0, 185, 89);
-    Widget()->setFont(Font().ToQFont());
 }
 
 void TCustomMemo::SetReadOnly(bool v) {

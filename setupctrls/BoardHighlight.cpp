@@ -100,8 +100,6 @@ TBoardHighlight::TBoardHighlight(TComponent* AOwner) : TGraphicControl(AOwner) {
     SetHighlightType(htSettings);
 }
 
-TBoardHighlight::~TBoardHighlight() { BeginDestroy(); }
-
 void TBoardHighlight::SetHighlightType(THighlightType type) {
     if (type == FHighlightType) return;
     FHighlightType = type;

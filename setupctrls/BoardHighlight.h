@@ -41,7 +41,6 @@ void BlendRing(TBitmap& image, int lastColumn, int lastRow, float strength, TCol
 class TBoardHighlight : public TGraphicControl {
 public:
     explicit TBoardHighlight(TComponent* AOwner);
-    ~TBoardHighlight() override;
 
     const char* ClassName() const override { return "TBoardHighlight"; }
 

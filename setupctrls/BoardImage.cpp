@@ -1,5 +1,6 @@
 #include "setupctrls/BoardImage.h"
 
+#include <QScopedValueRollback>
 #include <cmath>
 
 #include "platform/Forms.h"
@@ -25,11 +26,6 @@ TBoardImage::TBoardImage(TComponent* AOwner)
     FCenterOnForm = true;
     FFirstPaintDone = false;
     SetStretch(false);
-}
-
-TBoardImage::~TBoardImage() {
-    BeginDestroy();
-    FPicture.reset();
 }
 
 void TBoardImage::SetPicture(const TPicture* picture) { FPicture->Assign(picture); }
@@ -70,7 +66,6 @@ void TBoardImage::Loaded() {
 }
 
 void TBoardImage::PictureChanged() {
-    if (!FPicture) return;  // being destroyed
     const int pw = FPicture->Width();
     const int ph = FPicture->Height();
     if (pw > 0 && ph > 0) {
@@ -107,8 +102,8 @@ bool TBoardImage::DoPaletteChange() {
 }
 
 bool TBoardImage::CanAutoSize(int& newWidth, int& newHeight) {
-    const int pw = FPicture ? FPicture->Width() : 0;
-    const int ph = FPicture ? FPicture->Height() : 0;
+    const int pw = FPicture->Width();
+    const int ph = FPicture->Height();
     if (IsDesigning() && (pw <= 0 || ph <= 0)) return true;
     if (Align() == alNone || Align() == alLeft || Align() == alRight) newWidth = pw;
     if (Align() == alNone || Align() == alTop || Align() == alBottom) newHeight = ph;
@@ -143,13 +138,7 @@ void TBoardImage::Paint() {
         canvas.Pen.Style = psSolid;
         canvas.Brush.Style = bsSolid;
     }
-    const bool wasPainting = FPainting;
-    FPainting = true;
-    struct Restore {
-        bool& flag;
-        bool value;
-        ~Restore() { flag = value; }
-    } restore{FPainting, wasPainting};
+    const QScopedValueRollback<bool> painting(FPainting, true);
     if (TGraphic* graphic = FPicture->Graphic()) canvas.StretchDraw(DestRect(), graphic);
 }
 

@@ -24,7 +24,6 @@ constexpr UINT WM_STARTTOUR = 0x04A2;
 class TBoardImage : public TPanel {
 public:
     explicit TBoardImage(TComponent* AOwner);
-    ~TBoardImage() override;
 
     const char* ClassName() const override { return "TBoardImage"; }
 

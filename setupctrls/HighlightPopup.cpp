@@ -121,7 +121,6 @@ void TBoardHighlight::OpenPopup() {
     memo->SetBounds(6, done->Top() - 6 - memoHeight, cw - 12, memoHeight);
     memo->SetReadOnly(true);
     memo->SetScrollBars(ssVertical);
-    memo->Lines()->Clear();
     memo->SetParent(popup);
     memo->SetAnchors(akLeft | akTop | akRight | akBottom);
     if (FRadioPanel) {
